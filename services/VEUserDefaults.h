@@ -58,8 +58,14 @@ public:
     void removePersistentDomainForName(const QString& name);
     void setPersistentDomainForName(const VEPlistDictionary& domain, const QString& name);
 
-    // The file that holds a domain.
+    // The file that holds a domain; empty for a name that is not a valid domain name.
     QString pathForDomain(const QString& name) const;
+
+    // Whether a name may name a domain: not empty, at most 200 characters, not
+    // beginning with '.', without '/', backslash or control characters (so that a
+    // domain's file always lies inside the folder). Operations given another name
+    // do nothing and read as none.
+    static bool isValidDomainName(const QString& name);
 
 private:
     struct Private;
