@@ -65,6 +65,9 @@ struct VEFakePlatform {
     VEFakeFrontProcess* frontProcess = nullptr;
     VEFakeToolkit* toolkit = nullptr;
     VEFakeTimeSource* time = nullptr;
+    class VEFakeSoundPlayer* sounds = nullptr;
+    class VEFakeProcesses* processes = nullptr;
+    class VEFakeHotKeys* hotKeys = nullptr;
 };
 
 VEFakePlatform& installFakePlatform();
