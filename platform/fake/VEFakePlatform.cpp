@@ -1,7 +1,4 @@
 #include "platform/fake/VEFakePlatform.h"
-#include "platform/fake/VEFakeSoundPlayer.h"
-#include "platform/fake/VEFakeHotKeys.h"
-#include "platform/fake/VEFakeProcesses.h"
 
 #include <memory>
 
@@ -45,9 +42,6 @@ VEFakePlatform& installFakePlatform()
     gFakes.frontProcess = installFake<VEFrontProcessService, VEFakeFrontProcess>();
     gFakes.toolkit = installFake<VEToolkit, VEFakeToolkit>();
     gFakes.time = installFake<VETimeSource, VEFakeTimeSource>();
-    gFakes.sounds = installFake<VESoundPlayer, VEFakeSoundPlayer>();
-    gFakes.processes = installFake<VEProcessService, VEFakeProcesses>();
-    gFakes.hotKeys = installFake<VEHotKeyService, VEFakeHotKeys>();
     return gFakes;
 }
 

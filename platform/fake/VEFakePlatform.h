@@ -65,9 +65,6 @@ struct VEFakePlatform {
     VEFakeFrontProcess* frontProcess = nullptr;
     VEFakeToolkit* toolkit = nullptr;
     VEFakeTimeSource* time = nullptr;
-    class VEFakeSoundPlayer* sounds = nullptr;
-    class VEFakeProcesses* processes = nullptr;
-    class VEFakeHotKeys* hotKeys = nullptr;
 };
 
 VEFakePlatform& installFakePlatform();
